@@ -1,0 +1,26 @@
+# GoogleTest: the system package on Linux; built from Debian's googletest sources when
+# cross-building, since no MinGW build of it is packaged.
+if(CMAKE_CROSSCOMPILING)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gmock ALIAS gmock)
+else()
+    find_package(GTest REQUIRED)
+endif()
+
+# add_project_test(NAME SOURCES ... [LIBRARIES ...] [LABELS ...])
+# One test executable linked with the shared test main; CTest runs it through the
+# cross-compiling emulator (wine) when there is one.
+function(add_project_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE test_support ${ARG_LIBRARIES} GTest::gmock GTest::gtest)
+    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+    set_tests_properties(${name} PROPERTIES
+        LABELS "${ARG_LABELS}"
+        ENVIRONMENT "BATCHVCF_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+        TIMEOUT 600)
+endfunction()

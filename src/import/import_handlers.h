@@ -1,0 +1,11 @@
+#pragma once
+// Handlers of the import button and of the separator box.
+
+namespace batchvcf {
+
+// Click on 按钮1: choose a text file, read it whole, divide it into lines at CR LF, log it.
+void import_text_data();
+// Every change of 编辑框1's content: echo the new separator into the log.
+void echo_separator();
+
+}  // namespace batchvcf

@@ -1,0 +1,27 @@
+#pragma once
+// Conversions between code page 936 and Unicode. Code page 936 is read as Windows reads it (the
+// lone byte 0x80 is the euro sign) and extended by the four-byte sequences of GB18030, so every
+// host string (a path, a typed separator) goes into a text and comes back unchanged. An invalid
+// byte becomes one U+FFFD and the conversion goes on after it; nothing ever stops a conversion.
+// Buffers are sized from the input, never from the system's ANSI code page.
+
+#include <string>
+#include <string_view>
+
+#include "text/text.h"
+
+namespace batchvcf {
+
+std::u16string utf16_from_gbk(std::string_view gbk);
+text gbk_from_utf16(std::u16string_view utf16);
+
+std::string utf8_from_gbk(std::string_view gbk);
+// Appends the UTF-8 form of `gbk` to `utf8`; the hot path of the name encoding.
+void append_utf8_from_gbk(std::string_view gbk, text& utf8);
+text gbk_from_utf8(std::string_view utf8);
+
+// Between the two Unicode forms; invalid input becomes U+FFFD as above.
+std::string utf8_from_utf16(std::u16string_view utf16);
+std::u16string utf16_from_utf8(std::string_view utf8);
+
+}  // namespace batchvcf

@@ -1,0 +1,29 @@
+#include "text/storage.h"
+
+#include <cstdlib>
+
+#include "app/fatal_error.h"
+
+namespace batchvcf {
+namespace {
+
+long acquisitions_until_failure = 0;
+
+bool injected_failure_due() noexcept {
+    if (acquisitions_until_failure <= 0) return false;
+    return --acquisitions_until_failure == 0;
+}
+
+}  // namespace
+
+void* acquire_storage(std::size_t bytes) {
+    void* block = injected_failure_due() ? nullptr : std::malloc(bytes == 0 ? 1 : bytes);
+    if (block == nullptr) report_storage_exhausted(bytes);
+    return block;
+}
+
+void give_back_storage(void* block) noexcept { std::free(block); }
+
+void fail_storage_acquisition(long n) noexcept { acquisitions_until_failure = n; }
+
+}  // namespace batchvcf

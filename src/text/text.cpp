@@ -1,6 +1,6 @@
 #include "text/text.h"
 
-#include <cmath>
+#include <charconv>
 #include <cstring>
 
 #include "app/fatal_error.h"
@@ -9,25 +9,59 @@
 namespace batchvcf {
 namespace {
 
-bool ascii_letters_equal(unsigned char left, unsigned char right) noexcept {
-    auto fold = [](unsigned char byte) -> unsigned char {
-        return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-    };
-    return fold(left) == fold(right);
+// A text ends at its first zero byte. Only a conversion buffer made by space_filled_text holds
+// one inside its storage (the conversion writes its own terminator there), and every operation
+// reads such a buffer as the text before that zero.
+std::string_view up_to_zero(std::string_view value) noexcept {
+    const std::size_t end = value.find('\0');
+    return end == std::string_view::npos ? value : value.substr(0, end);
+}
+
+bool is_lead_byte_at(std::string_view value, std::size_t position) noexcept {
+    return is_lead_byte(static_cast<unsigned char>(value[position]));
+}
+
+unsigned char fold_ascii_case(unsigned char byte) noexcept {
+    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
 }
 
 bool matches_at(std::string_view value, std::size_t position, std::string_view search,
                 bool exact_case) noexcept {
     if (exact_case) return value.compare(position, search.size(), search) == 0;
     for (std::size_t i = 0; i < search.size(); ++i) {
-        if (!ascii_letters_equal(static_cast<unsigned char>(value[position + i]),
-                                 static_cast<unsigned char>(search[i])))
+        if (fold_ascii_case(static_cast<unsigned char>(value[position + i])) !=
+            fold_ascii_case(static_cast<unsigned char>(search[i])))
             return false;
     }
     return true;
 }
 
+// Calls `piece` with every piece of `value` between separators, in order. A match is tried at
+// every scan position first; only a failed match steps over a two-byte character as a whole, so
+// a separator is never found starting on a character's second byte. A lead byte whose partner
+// would be the terminating zero ends the scan, and what is left becomes the last piece.
+template <class PieceVisitor>
+void for_each_piece(std::string_view value, std::string_view separator, PieceVisitor piece) {
+    std::size_t piece_start = 0;
+    std::size_t scan = 0;
+    while (value.size() - scan >= separator.size()) {
+        if (value.compare(scan, separator.size(), separator) == 0) {
+            piece(value.substr(piece_start, scan - piece_start));
+            scan += separator.size();
+            piece_start = scan;
+        } else if (is_lead_byte_at(value, scan)) {
+            if (scan + 1 == value.size()) break;
+            scan += 2;
+        } else {
+            scan += 1;
+        }
+    }
+    // A remainder of no bytes adds nothing, so a separator at the very end gives no empty piece.
+    if (piece_start < value.size()) piece(value.substr(piece_start));
+}
+
 void check_index(std::int32_t index, std::size_t count) {
+    // The lower bound first, as an out-of-range subscript is reported everywhere in the program.
     if (index < 1) report_fatal_error(4, texts::index_below_one);
     if (static_cast<std::size_t>(index) > count) report_fatal_error(1, texts::index_past_end);
 }
@@ -35,58 +69,61 @@ void check_index(std::int32_t index, std::size_t count) {
 }  // namespace
 
 std::int32_t measure_text(std::string_view value) noexcept {
-    return static_cast<std::int32_t>(value.size());
+    return static_cast<std::int32_t>(up_to_zero(value).size());
 }
 
 text join_text_list(std::initializer_list<std::string_view> parts) {
     std::size_t total = 0;
-    for (std::string_view part : parts) total += part.size();
-    text joined;
-    joined.reserve(total);
-    for (std::string_view part : parts) joined.append(part);
+    for (std::string_view part : parts) total += up_to_zero(part).size();
+    // One block of exactly the total plus the terminating zero (none at all for a short result),
+    // so a failed acquisition reports the size the join needed.
+    text joined(total, '\0');
+    char* cursor = joined.data();
+    for (std::string_view part : parts) {
+        part = up_to_zero(part);
+        if (!part.empty()) std::memcpy(cursor, part.data(), part.size());
+        cursor += part.size();
+    }
     return joined;
 }
 
 int text_order(std::string_view left, std::string_view right) noexcept {
-    // string_view compares through char_traits<char>, which orders bytes as unsigned char.
-    const int order = left.compare(right);
+    // string_view compares through char_traits<char>, which orders bytes as unsigned char, and
+    // treats the shorter of two texts with equal leading bytes as the smaller.
+    const int order = up_to_zero(left).compare(up_to_zero(right));
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
 text leading_bytes(std::string_view value, std::int32_t count) {
     if (count <= 0) return {};
-    return text(value.substr(0, static_cast<std::size_t>(count)));
+    return text(up_to_zero(value).substr(0, static_cast<std::size_t>(count)));
 }
 
 text_array divide_text(std::string_view value, std::string_view separator) {
+    value = up_to_zero(value);
+    separator = up_to_zero(separator);
     text_array pieces;
     if (value.empty()) return pieces;
     if (separator.empty()) {
         pieces.emplace_back(value);
         return pieces;
     }
-    std::size_t piece_start = 0;
-    std::size_t scan = 0;
-    while (value.size() - scan >= separator.size()) {
-        if (value.compare(scan, separator.size(), separator) == 0) {
-            pieces.emplace_back(value.substr(piece_start, scan - piece_start));
-            scan += separator.size();
-            piece_start = scan;
-        } else if (is_lead_byte(static_cast<unsigned char>(value[scan]))) {
-            if (scan + 1 == value.size()) break;  // a lone lead byte at the very end
-            scan += 2;
-        } else {
-            scan += 1;
-        }
-    }
-    if (piece_start < value.size()) pieces.emplace_back(value.substr(piece_start));
+    // Counted first, so the array is taken once at its final size and never moved while it grows.
+    std::size_t count = 0;
+    for_each_piece(value, separator, [&count](std::string_view) { ++count; });
+    pieces.reserve(count);
+    for_each_piece(value, separator,
+                   [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
     return pieces;
 }
 
 text substitute_text(std::string_view value, std::string_view search, std::string_view replacement,
                      std::int32_t start_position, bool exact_case) {
+    value = up_to_zero(value);
+    search = up_to_zero(search);
+    replacement = up_to_zero(replacement);
     const std::size_t start =
-        start_position - 1 < 0 ? 0 : static_cast<std::size_t>(start_position - 1);
+        start_position <= 1 ? 0 : static_cast<std::size_t>(start_position) - 1;
     if (value.empty() || search.empty() || start >= value.size()) return text(value);
 
     text result;
@@ -95,10 +132,11 @@ text substitute_text(std::string_view value, std::string_view search, std::strin
     std::size_t scan = start;
     while (value.size() - scan >= search.size()) {
         if (matches_at(value, scan, search, exact_case)) {
+            // The replacement goes to the result, never back under the scan: no match overlaps
+            // another, and a replacement can't take part in the next match.
             result.append(replacement);
             scan += search.size();
-        } else if (is_lead_byte(static_cast<unsigned char>(value[scan])) &&
-                   scan + 1 < value.size()) {
+        } else if (is_lead_byte_at(value, scan) && scan + 1 < value.size()) {
             result.append(value.substr(scan, 2));
             scan += 2;
         } else {
@@ -106,13 +144,14 @@ text substitute_text(std::string_view value, std::string_view search, std::strin
             scan += 1;
         }
     }
-    if (scan < value.size()) result.append(value.substr(scan));
+    result.append(value.substr(scan));
     return result;
 }
 
 byte_set as_byte_set(std::string_view value) {
-    return byte_set(reinterpret_cast<const unsigned char*>(value.data()),
-                    reinterpret_cast<const unsigned char*>(value.data()) + value.size());
+    value = up_to_zero(value);
+    const auto* first = reinterpret_cast<const unsigned char*>(value.data());
+    return byte_set(first, first + value.size());
 }
 
 std::int32_t byte_set_size(const byte_set& bytes) noexcept {
@@ -130,8 +169,9 @@ byte_set zero_filled_byte_set(std::int32_t count) {
 }
 
 text decimal_text(std::int32_t value) {
-    const std::string digits = std::to_string(value);
-    return text(digits.data(), digits.size());
+    char digits[12];  // "-2147483648" is the longest
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return text(digits, static_cast<std::size_t>(end - digits));
 }
 
 text hex_digits(std::uint32_t value) {
@@ -148,7 +188,9 @@ text hex_digits(std::uint32_t value) {
     return digits;
 }
 
-text_array empty_text_array() { return {}; }
+text_array empty_text_array() {
+    return {};
+}
 
 std::int32_t element_count(const text_array& array) noexcept {
     return static_cast<std::int32_t>(array.size());
@@ -170,11 +212,18 @@ unsigned char element_at(const byte_set& bytes, std::int32_t index) {
 }
 
 std::int64_t chop_to_integer(double value) noexcept {
-    return static_cast<std::int64_t>(std::trunc(value));
+    // The conversion itself truncates toward zero.
+    return static_cast<std::int64_t>(value);
 }
 
-void release_text(text& value) noexcept { text().swap(value); }
-void release_byte_set(byte_set& bytes) noexcept { byte_set().swap(bytes); }
-void release_text_array(text_array& array) noexcept { text_array().swap(array); }
+void release_text(text& value) noexcept {
+    text().swap(value);
+}
+void release_byte_set(byte_set& bytes) noexcept {
+    byte_set().swap(bytes);
+}
+void release_text_array(text_array& array) noexcept {
+    text_array().swap(array);
+}
 
 }  // namespace batchvcf

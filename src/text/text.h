@@ -20,7 +20,9 @@ using byte_set = std::vector<unsigned char, storage_allocator<unsigned char>>;
 using text_array = std::vector<text, storage_allocator<text>>;
 
 // A byte of 0x80 or above starts a two-byte character together with the byte after it.
-constexpr bool is_lead_byte(unsigned char byte) noexcept { return byte >= 0x80; }
+constexpr bool is_lead_byte(unsigned char byte) noexcept {
+    return byte >= 0x80;
+}
 
 // Stands for the empty byte set and the empty text array; it owns nothing.
 struct constant_empty_value_t {
@@ -29,6 +31,8 @@ struct constant_empty_value_t {
 };
 inline constexpr constant_empty_value_t constant_empty_value{};
 
+// Bytes before the first zero byte; a two-byte character counts 2. Every operation here reads a
+// text only up to its first zero, which matters for a conversion buffer (space_filled_text).
 std::int32_t measure_text(std::string_view value) noexcept;
 
 text join_text_list(std::initializer_list<std::string_view> parts);
@@ -57,7 +61,8 @@ text substitute_text(std::string_view value, std::string_view search, std::strin
 byte_set as_byte_set(std::string_view value);
 std::int32_t byte_set_size(const byte_set& bytes) noexcept;
 
-// `count` spaces, or the empty text for a count of 0 or less.
+// `count` spaces, or the empty text for a count of 0 or less. Meant as an output buffer: once a
+// conversion has written its own terminating zero into it, it reads as the text before that zero.
 text space_filled_text(std::int32_t count);
 // `count` zero bytes, or the empty byte set for a count of 0 or less.
 byte_set zero_filled_byte_set(std::int32_t count);
@@ -74,7 +79,8 @@ text& element_at(text_array& array, std::int32_t index);
 const text& element_at(const text_array& array, std::int32_t index);
 unsigned char element_at(const byte_set& bytes, std::int32_t index);
 
-// Truncation toward zero; callers keep the low 32 bits.
+// Truncation toward zero (-2.9 gives -2); callers keep the low 32 bits. `value` must lie within
+// the 64-bit range, as every count of the program does.
 std::int64_t chop_to_integer(double value) noexcept;
 
 void release_text(text& value) noexcept;

@@ -1,0 +1,76 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#include "txt2vcf/file_stream.h"
+
+namespace batchvcf::txt2vcf {
+
+std::vector<std::string> utf8_arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+void use_binary_mode(std::FILE*) noexcept {}
+
+opened_file open_for_reading(const std::string& path_utf8) {
+    opened_file result;
+    result.file.reset(std::fopen(path_utf8.c_str(), "rb"));
+    if (!result.file) result.reason = last_error_text();
+    return result;
+}
+
+bool can_rewind(std::FILE* file) noexcept {
+    struct stat status {};
+    return fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+opened_file open_spill_file() {
+    opened_file result;
+    result.file.reset(std::tmpfile());
+    if (!result.file) result.reason = last_error_text();
+    return result;
+}
+
+opened_file create_file_beside(const std::string& target_utf8, std::string& temporary_path_utf8) {
+    opened_file result;
+    std::string pattern = target_utf8 + ".tmp-XXXXXX";
+    const int descriptor = mkstemp(pattern.data());
+    if (descriptor < 0) {
+        result.reason = last_error_text();
+        return result;
+    }
+    // mkstemp makes the file private; give the replacement the mode the old file had, or that of
+    // any newly created file.
+    struct stat existing {};
+    if (stat(target_utf8.c_str(), &existing) == 0) {
+        fchmod(descriptor, existing.st_mode & 07777);
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(descriptor, 0666 & ~mask);
+    }
+    result.file.reset(fdopen(descriptor, "wb"));
+    if (!result.file) {
+        result.reason = last_error_text();
+        close(descriptor);
+        unlink(pattern.c_str());
+        return result;
+    }
+    temporary_path_utf8 = pattern;
+    return result;
+}
+
+std::string replace_file(const std::string& from_utf8, const std::string& to_utf8) {
+    if (std::rename(from_utf8.c_str(), to_utf8.c_str()) != 0) return last_error_text();
+    return {};
+}
+
+void remove_file(const std::string& path_utf8) noexcept {
+    unlink(path_utf8.c_str());
+}
+
+}  // namespace batchvcf::txt2vcf

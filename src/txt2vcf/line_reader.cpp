@@ -1,0 +1,96 @@
+#include "txt2vcf/line_reader.h"
+
+#include <array>
+#include <cstring>
+
+namespace batchvcf::txt2vcf {
+namespace {
+
+constexpr std::size_t buffer_size = 2 * line_reader::longest_line;
+
+constexpr std::array<bool, 256> ending_bytes = [] {
+    std::array<bool, 256> table{};
+    table['\r'] = table['\n'] = table['\0'] = table['\x1A'] = true;
+    return table;
+}();
+
+}  // namespace
+
+line_reader::line_reader(byte_source& source, bool drop_utf8_bom)
+    : source_(source), buffer_(new char[buffer_size]) {
+    if (!drop_utf8_bom) return;
+    while (end_ < 3 && fill()) {
+    }
+    if (end_ >= 3 && std::memcmp(buffer_.get(), "\xEF\xBB\xBF", 3) == 0) begin_ = scan_ = 3;
+}
+
+bool line_reader::fill() {
+    if (at_eof_) return false;
+    if (begin_ != 0) {
+        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+        end_ -= begin_;
+        scan_ -= begin_;
+        begin_ = 0;
+    }
+    const std::size_t count = source_.read(buffer_.get() + end_, buffer_size - end_);
+    if (count == 0) {
+        at_eof_ = true;
+        return false;
+    }
+    end_ += count;
+    return true;
+}
+
+std::size_t line_reader::find_ending(std::size_t from) const noexcept {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(buffer_.get());
+    while (from < end_ && !ending_bytes[bytes[from]]) ++from;
+    return from;
+}
+
+line_reader::status line_reader::next(std::string_view& line) {
+    while (!finished_) {
+        const std::size_t at = find_ending(scan_);
+        if (at == end_) {
+            if (discarding_ || end_ - begin_ >= longest_line) {
+                discarding_ = true;
+                begin_ = end_;
+            }
+            scan_ = end_;
+            if (fill()) continue;
+            finished_ = true;
+            if (!discarding_ && begin_ == end_) break;
+            return take_line(line, end_ - begin_, end_);
+        }
+        const std::size_t length = at - begin_;
+        const char ending = buffer_[at];
+        if (ending == '\r') {
+            // A CR that ends the bytes at hand may be the first half of a CR LF.
+            if (at + 1 == end_) {
+                scan_ = at;
+                if (fill()) continue;  // find the CR again, now with what follows it
+            }
+            const std::size_t cr = begin_ + length;  // fill() may have moved the bytes
+            const bool lf = cr + 1 < end_ && buffer_[cr + 1] == '\n';
+            return take_line(line, length, cr + (lf ? 2 : 1));
+        }
+        if (ending == '\n') return take_line(line, length, at + 1);
+        finished_ = true;
+        mark_line_ = line_number_ + 1;
+        ignored_rest_ = at + 1 < end_ || fill();
+        if (length == 0 && !discarding_) break;
+        return take_line(line, length, begin_ + length + 1);
+    }
+    return status::end;
+}
+
+line_reader::status line_reader::take_line(std::string_view& line, std::size_t length,
+                                           std::size_t next_begin) {
+    line = std::string_view(buffer_.get() + begin_, length);
+    const bool too_long = discarding_ || length >= longest_line;
+    begin_ = scan_ = next_begin;
+    discarding_ = false;
+    ++line_number_;
+    return too_long ? status::too_long : status::line;
+}
+
+}  // namespace batchvcf::txt2vcf

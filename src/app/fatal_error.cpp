@@ -10,13 +10,26 @@
 #include "app/system_texts.h"
 
 namespace batchvcf {
+namespace {
+
+bool reporting = false;
+
+// Marks the report as running. The process normally ends inside it; only a platform that hands
+// control back by unwinding (a test's) ever leaves the scope, and the next report must run whole.
+struct reporting_scope {
+    reporting_scope() noexcept { reporting = true; }
+    ~reporting_scope() { reporting = false; }
+    reporting_scope(const reporting_scope&) = delete;
+    reporting_scope& operator=(const reporting_scope&) = delete;
+};
+
+}  // namespace
 
 void report_fatal_error(std::int32_t code, std::string_view message) {
-    static bool reporting = false;
     shell_platform& platform = current_platform();
-    // A failure while the report itself runs (say, storage for the box) must not loop.
+    // A failure while the report itself runs (say, an exit routine's storage) must not loop.
     if (reporting) platform.exit_process(-1);
-    reporting = true;
+    const reporting_scope scope;
     raise_event_gate();
 
     // Built in the standard string rather than a text: a text would take its storage through the

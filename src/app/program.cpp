@@ -11,16 +11,23 @@
 
 namespace batchvcf {
 
-int start_routine() { return 0; }
+int start_routine() {
+    return 0;
+}
 
 bool load_main_window() {
     shell_platform& platform = current_platform();
+    // The controls' first texts (the space in the separator box) must run no handler.
     raise_event_gate();
     const bool built = platform.build_main_window(main_window_description());
     lower_event_gate();
     if (!built) return false;
     platform.show_main_window();
     return true;
+}
+
+void run_message_loop() {
+    current_platform().run_message_loop();
 }
 
 int program_main() {
@@ -30,7 +37,7 @@ int program_main() {
     register_exit_routine(release_program_state);
     start_routine();
     if (!load_main_window()) report_fatal_error(0, texts::main_window_failed);
-    platform.run_message_loop();
+    run_message_loop();
     return 0;
 }
 

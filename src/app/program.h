@@ -12,6 +12,9 @@ int start_routine();
 // the window. False when the window can't be built.
 bool load_main_window();
 
+// Dispatches window messages and control events through the platform until the quit request.
+void run_message_loop();
+
 // Platform start, program state, exit routine, start routine, main window, message loop; returns
 // 0 once the loop has ended. A failed step ends the program through the fatal report.
 int program_main();

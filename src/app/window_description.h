@@ -38,6 +38,34 @@ struct rgb_colour {
     std::uint8_t red, green, blue;
 };
 
+// How a control behaves beyond its kind; a front end maps each flag to its toolkit's setting.
+enum control_flags : std::uint32_t {
+    no_flags = 0,
+    transparent_background = 1u << 0,  // drawn over the window's button-face colour
+    one_line_centred = 1u << 1,        // one line, left-aligned, vertically centred, unclipped
+    caption_wraps = 1u << 2,           // a caption or content that wraps onto further lines
+    scrolls_sideways = 1u << 3,        // a single line that scrolls as it grows past the edge
+    follows_caret = 1u << 4,           // the view scrolls up and down with the caret
+    enter_makes_new_line = 1u << 5,    // Enter inserts a line break instead of reaching the window
+    hides_selection_unfocused = 1u << 6,
+    tick_left_of_caption = 1u << 7,
+};
+constexpr control_flags operator|(control_flags left, control_flags right) noexcept {
+    return static_cast<control_flags>(static_cast<std::uint32_t>(left) | right);
+}
+
+// The settings of the open-file dialog beyond its folder and filter.
+enum dialog_flags : std::uint32_t {
+    no_dialog_flags = 0,
+    hide_read_only = 1u << 0,
+    file_must_exist = 1u << 1,
+    path_must_exist = 1u << 2,
+    overwrite_prompt = 1u << 3,  // carried in the description; an open dialog ignores it
+};
+constexpr dialog_flags operator|(dialog_flags left, dialog_flags right) noexcept {
+    return static_cast<dialog_flags>(static_cast<std::uint32_t>(left) | right);
+}
+
 struct control_description {
     control_id id;
     std::string_view name;  // as the description names it, e.g. 编辑框1
@@ -50,14 +78,22 @@ struct control_description {
     control_border border;
     bound_event event;
     event_handler handler;  // runs through dispatch_event when `event` arises
+    control_flags flags;
+    // Every control is visible and enabled at start, and none carries a mnemonic letter.
 };
 
+// A fixed frame with a title bar, the system menu with the close button and a minimize button,
+// no maximize button; movable, with a task bar button. Button-face background, the default GUI
+// font for the window and every control, the icon resource DEFAULT_ICON. Esc closes the window;
+// Enter presses no button (neither is a default button).
 struct window_description {
     std::string_view caption;
-    int outer_width, outer_height;    // frame and title bar included; the window is not resizable
-    int stored_left, stored_top;      // kept in the description, never used: the window opens centred
+    int outer_width, outer_height;  // frame and title bar included; the window is not resizable
+    int stored_left, stored_top;    // kept in the description, never used: the window opens centred
     std::span<const control_description> controls;
     std::string_view dialog_initial_folder;  // resolved to the user's desktop by the platform
+    dialog_flags dialog_settings;            // an open dialog (not a save dialog), no title
+    std::string_view icon_resource;
 };
 
 const window_description& main_window_description() noexcept;

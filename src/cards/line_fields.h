@@ -1,0 +1,21 @@
+#pragma once
+// The name and the number of one stored line, found without making the line's whole array of
+// fields: the card loop runs once per line, and a million lines must not mean a million arrays.
+
+#include <optional>
+#include <string_view>
+
+namespace batchvcf {
+
+struct name_and_number {
+    std::string_view name;    // field 1
+    std::string_view number;  // field 2
+};
+
+// Fields 1 and 2 of `line` exactly as divide_text(line, separator) gives them (the separator
+// matched byte for byte, never from the second byte of a two-byte character), or nothing when
+// divide_text gives fewer than two fields. The views point into `line`.
+std::optional<name_and_number> first_two_fields(std::string_view line,
+                                                std::string_view separator) noexcept;
+
+}  // namespace batchvcf

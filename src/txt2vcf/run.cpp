@@ -77,7 +77,7 @@ int run_txt2vcf(const std::vector<std::string>& arguments, byte_source& standard
                 byte_sink& standard_output, byte_sink& standard_error) {
     const parsed_options parsed = parse_options(arguments);
     if (!parsed.usage_error.empty()) {
-        say(standard_error, "txt2vcf: " + parsed.usage_error + " (try 'txt2vcf --help')");
+        say(standard_error, "txt2vcf: " + parsed.usage_error + "; try 'txt2vcf --help'");
         return usage;
     }
     const options& chosen = parsed.values;

@@ -64,6 +64,26 @@ opened_file create_file_beside(const std::string& target_utf8, std::string& temp
     return result;
 }
 
+std::string final_target(const std::string& path_utf8) {
+    char* resolved = realpath(path_utf8.c_str(), nullptr);
+    if (resolved == nullptr) return path_utf8;  // not there yet: created as named
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
+bool is_special_file(const std::string& path_utf8) {
+    struct stat status {};
+    return stat(path_utf8.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
+opened_file open_for_writing(const std::string& path_utf8) {
+    opened_file result;
+    result.file.reset(std::fopen(path_utf8.c_str(), "wb"));
+    if (!result.file) result.reason = last_error_text();
+    return result;
+}
+
 std::string replace_file(const std::string& from_utf8, const std::string& to_utf8) {
     if (std::rename(from_utf8.c_str(), to_utf8.c_str()) != 0) return last_error_text();
     return {};

@@ -125,6 +125,27 @@ opened_file create_file_beside(const std::string& target_utf8, std::string& temp
     return result;
 }
 
+std::string final_target(const std::string& path_utf8) {
+    return path_utf8;
+}
+
+bool is_special_file(const std::string& path_utf8) {
+    const HANDLE handle = CreateFileW(wide(path_utf8).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    const DWORD type = GetFileType(handle);
+    CloseHandle(handle);
+    return type != FILE_TYPE_DISK;  // NUL, CON, a named pipe
+}
+
+opened_file open_for_writing(const std::string& path_utf8) {
+    opened_file result;
+    result.file.reset(_wfopen(wide(path_utf8).c_str(), L"wb"));
+    if (!result.file) result.reason = last_error_text();
+    return result;
+}
+
 std::string replace_file(const std::string& from_utf8, const std::string& to_utf8) {
     if (MoveFileExW(wide(from_utf8).c_str(), wide(to_utf8).c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

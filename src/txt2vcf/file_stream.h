@@ -40,6 +40,13 @@ opened_file open_spill_file();
 // `temporary_path_utf8` receives. The file goes where the target will be, so that the final
 // rename never crosses a file system.
 opened_file create_file_beside(const std::string& target_utf8, std::string& temporary_path_utf8);
+// The file that writing to `path_utf8` reaches: a symbolic link followed to its target, so that
+// the replacement goes there and the link stays a link.
+std::string final_target(const std::string& path_utf8);
+// True when `path_utf8` exists and is no regular file (a device such as /dev/null, a FIFO):
+// such a target is written in place, never replaced by a regular file.
+bool is_special_file(const std::string& path_utf8);
+opened_file open_for_writing(const std::string& path_utf8);
 // Puts `from_utf8` in the place of `to_utf8` in one step, replacing what was there. An empty
 // string on success, else the reason.
 std::string replace_file(const std::string& from_utf8, const std::string& to_utf8);

@@ -44,7 +44,10 @@ class card_output {
     // An empty string when the output is ready, else the reason.
     std::string open() {
         if (path_ == "-") return {};
-        opened_file made = create_file_beside(path_, temporary_);
+        const std::string target = final_target(path_);
+        opened_file made = is_special_file(target) ? open_for_writing(target)
+                                                   : create_file_beside(target, temporary_);
+        target_ = target;
         if (!made.file) return made.reason;
         file_ = std::move(made.file);
         sink_.emplace(file_.get());
@@ -58,13 +61,15 @@ class card_output {
         if (!sink().flush()) return sink().failure_reason();
         if (!file_) return {};
         if (std::fclose(file_.release()) != 0) return last_error_text();
-        std::string reason = replace_file(temporary_, path_);
+        if (temporary_.empty()) return {};
+        std::string reason = replace_file(temporary_, target_);
         if (reason.empty()) temporary_.clear();
         return reason;
     }
 
   private:
     std::string path_;
+    std::string target_;
     byte_sink& standard_output_;
     std::string temporary_;
     file_handle file_;

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include <thread>
+#endif
+
 #include <algorithm>
 #include <filesystem>
 
@@ -209,6 +215,29 @@ TEST(run_test, unreadable_input_and_unwritable_output_exit_1) {
     EXPECT_EQ(run_txt2vcf({"-"}, in, full, err), 1);
     EXPECT_EQ(err.bytes, "txt2vcf: cannot write standard output: disk full\n");
 }
+
+#ifndef _WIN32
+// A link stays a link and a FIFO or device stays what it is: only a regular file is replaced.
+TEST(run_test, output_through_a_link_or_to_a_fifo_keeps_what_is_there) {
+    const batchvcf::testing::scratch_folder folder;
+    batchvcf::testing::write_bytes(folder / "in.txt", "a 1\r\n");
+    batchvcf::testing::write_bytes(folder / "real.vcf", "old");
+    std::filesystem::create_symlink(folder / "real.vcf", folder / "link.vcf");
+    EXPECT_EQ(run({"-o", utf8_path(folder / "link.vcf"), utf8_path(folder / "in.txt")}).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.vcf"));
+    EXPECT_EQ(batchvcf::testing::read_bytes(folder / "real.vcf"), card("a", "1"));
+
+    const auto fifo = folder / "cards.fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = batchvcf::testing::read_bytes(fifo); });
+    const auto result = run({"-o", utf8_path(fifo), utf8_path(folder / "in.txt")});
+    reader.join();
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(received, card("a", "1"));
+    EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
+}
+#endif
 
 }  // namespace
 }  // namespace batchvcf::txt2vcf

@@ -259,6 +259,8 @@ TEST(text_test, releasing_leaves_empty_values) {
     text_array lines = divide_text("A\r\n\r\nlong enough to take storage of its own"sv, "\r\n"sv);
     release_text_array(lines);
     EXPECT_EQ(element_count(lines), 0);
+    lines = constant_empty_value;  // an array variable may stand for the constant empty value
+    EXPECT_EQ(element_count(lines), 0);
 
     text empty;
     release_text(empty);

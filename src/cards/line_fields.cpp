@@ -10,7 +10,8 @@ namespace {
 std::size_t find_separator(std::string_view line, std::size_t scan,
                            std::string_view separator) noexcept {
     while (line.size() - scan >= separator.size()) {
-        if (line.compare(scan, separator.size(), separator) == 0) return scan;
+        if (line[scan] == separator[0] && line.compare(scan, separator.size(), separator) == 0)
+            return scan;
         if (is_lead_byte(static_cast<unsigned char>(line[scan]))) {
             if (scan + 1 == line.size()) break;  // a lone lead byte at the very end
             scan += 2;

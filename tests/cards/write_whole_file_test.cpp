@@ -69,5 +69,25 @@ TEST(write_whole_file_test, a_failed_replace_leaves_the_old_file_whole) {
     EXPECT_EQ(entries_in(folder.path()), 1) << "the temporary file is removed";
 }
 
+TEST(write_whole_file_test, a_linked_card_file_is_written_where_the_link_points) {
+#ifdef _WIN32
+    GTEST_SKIP() << "links need rights a test can't count on here";
+#else
+    scratch_folder folder;
+    std::filesystem::create_directory(folder / "real");
+    const std::filesystem::path target = folder / "real" / "cards.vcf";
+    const std::filesystem::path link = folder / "cards.vcf";
+    write_bytes(target, "old");
+    std::filesystem::create_symlink(target, link);
+
+    const write_outcome outcome = write_whole_file(gbk_path(link), "new");
+
+    EXPECT_TRUE(outcome.written) << std::string(outcome.reason);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(read_bytes(target), "new");
+    EXPECT_EQ(entries_in(folder / "real"), 1);
+#endif
+}
+
 }  // namespace
 }  // namespace batchvcf

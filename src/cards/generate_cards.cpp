@@ -1,5 +1,7 @@
 #include "cards/generate_cards.h"
 
+#include <algorithm>
+
 #include "app/program_state.h"
 #include "app/system_texts.h"
 #include "app/window_operations.h"
@@ -38,7 +40,9 @@ void reserve_for_records(text& card_text, const text_array& lines) {
     constexpr std::size_t record_frame = 145;
     std::size_t needed = card_text.size();
     for (const text& line : lines) needed += record_frame + 9 * line.size();
-    card_text.reserve(needed);
+    // At least doubled, so that click after click the whole text is not copied every time.
+    if (needed > card_text.capacity())
+        card_text.reserve(std::max(needed, 2 * card_text.capacity()));
 }
 
 }  // namespace

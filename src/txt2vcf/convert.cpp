@@ -12,6 +12,14 @@ namespace {
 // Cards are handed to the sink in pieces of about this size: few writes, bounded memory.
 constexpr std::size_t flush_size = std::size_t{1} << 20;
 
+// Numbers are nearly always ASCII, the same bytes in both encodings.
+bool is_ascii(std::string_view value) noexcept {
+    for (const char byte : value) {
+        if (static_cast<unsigned char>(byte) >= 0x80) return false;
+    }
+    return true;
+}
+
 void warn(byte_sink& warnings, std::int64_t line_number, std::string_view what) {
     std::string message = "txt2vcf: line " + std::to_string(line_number) + ": ";
     message.append(what);
@@ -41,10 +49,14 @@ line_verdict card_maker::add(std::string_view line, text& out) {
         return line_verdict::card;
     }
     name_utf8_.clear();
-    number_utf8_.clear();
     append_utf8_from_gbk(fields.name, name_utf8_);
-    append_utf8_from_gbk(fields.number, number_utf8_);
-    append_card_record_utf8(out, name_utf8_, number_utf8_);
+    std::string_view number = fields.number;
+    if (!is_ascii(number)) {
+        number_utf8_.clear();
+        append_utf8_from_gbk(number, number_utf8_);
+        number = number_utf8_;
+    }
+    append_card_record_utf8(out, name_utf8_, number);
     return line_verdict::card;
 }
 

@@ -16,9 +16,10 @@ bool is_gb18030_second(unsigned char byte) {
 std::size_t find_separator(std::string_view line, std::string_view separator, std::size_t from,
                            bool gbk) {
     if (!gbk) return line.find(separator, from);
+    const char first = separator.front();
     std::size_t at = from;
     while (line.size() - at >= separator.size()) {
-        if (line.compare(at, separator.size(), separator) == 0) return at;
+        if (line[at] == first && line.compare(at, separator.size(), separator) == 0) return at;
         if (is_lead(static_cast<unsigned char>(line[at]))) {
             if (at + 1 == line.size()) break;
             at += 2;

@@ -1,12 +1,25 @@
 # GoogleTest: the system package on Linux; built from Debian's googletest sources when
 # cross-building, since no MinGW build of it is packaged.
 if(CMAKE_CROSSCOMPILING)
-    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    set(googletest_source /usr/src/googletest)
+    if(NOT EXISTS ${googletest_source}/CMakeLists.txt)
+        message(FATAL_ERROR "GoogleTest sources not found in ${googletest_source} "
+                            "(Debian package googletest)")
+    endif()
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-    add_library(GTest::gtest ALIAS gtest)
-    add_library(GTest::gmock ALIAS gmock)
+    # Threads through the posix flavour of the toolchain (winpthreads), linked statically.
+    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${googletest_source} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    # Its own sources trip our warnings; they are not ours to fix.
+    foreach(target IN ITEMS gtest gtest_main gmock gmock_main)
+        target_compile_options(${target} PRIVATE -w)
+    endforeach()
+    # Recent GoogleTest releases name their targets GTest::* themselves.
+    if(NOT TARGET GTest::gtest)
+        add_library(GTest::gtest ALIAS gtest)
+        add_library(GTest::gmock ALIAS gmock)
+    endif()
 else()
     find_package(GTest REQUIRED)
 endif()

@@ -18,8 +18,8 @@ char16_t convert(const char* bytes, int count, DWORD flags) {
 }  // namespace
 
 void fill_from_platform(pair_table& table) {
-    // 0x80 and 0xFF stand alone; Windows flags 0xFF as invalid under MB_ERR_INVALID_CHARS yet
-    // converts it (to U+F8F5) without that flag, so the single bytes are asked without it.
+    // 0x80 and 0xFF stand alone. Wine flags 0xFF as invalid under MB_ERR_INVALID_CHARS yet
+    // converts it (to U+F8F5, as Windows does) without that flag, so these are asked without it.
     for (const unsigned char byte : {0x80, 0xFF}) {
         const char input = static_cast<char>(byte);
         table.single[byte] = convert(&input, 1, 0);

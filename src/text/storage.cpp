@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/fatal_error.h"
+#include "text/large_block.h"
 
 namespace batchvcf {
 namespace {
@@ -17,13 +18,21 @@ bool injected_failure_due() noexcept {
 }  // namespace
 
 void* acquire_storage(std::size_t bytes) {
-    void* block = injected_failure_due() ? nullptr : std::malloc(bytes == 0 ? 1 : bytes);
+    void* block = nullptr;
+    if (!injected_failure_due()) {
+        block = bytes >= large_block_threshold ? allocate_large_block(bytes)
+                                               : std::malloc(bytes == 0 ? 1 : bytes);
+    }
     if (block == nullptr) report_storage_exhausted(bytes);
     return block;
 }
 
-void give_back_storage(void* block) noexcept { std::free(block); }
+void give_back_storage(void* block) noexcept {
+    std::free(block);
+}
 
-void fail_storage_acquisition(long n) noexcept { acquisitions_until_failure = n; }
+void fail_storage_acquisition(long n) noexcept {
+    acquisitions_until_failure = n;
+}
 
 }  // namespace batchvcf

@@ -1,5 +1,6 @@
 #include "text/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -44,8 +45,11 @@ template <class PieceVisitor>
 void for_each_piece(std::string_view value, std::string_view separator, PieceVisitor piece) {
     std::size_t piece_start = 0;
     std::size_t scan = 0;
+    const char separator_start = separator.front();
     while (value.size() - scan >= separator.size()) {
-        if (value.compare(scan, separator.size(), separator) == 0) {
+        // The first byte decides most positions without a call to compare the rest.
+        if (value[scan] == separator_start &&
+            value.compare(scan, separator.size(), separator) == 0) {
             piece(value.substr(piece_start, scan - piece_start));
             scan += separator.size();
             piece_start = scan;
@@ -108,10 +112,11 @@ text_array divide_text(std::string_view value, std::string_view separator) {
         pieces.emplace_back(value);
         return pieces;
     }
-    // Counted first, so the array is taken once at its final size and never moved while it grows.
-    std::size_t count = 0;
-    for_each_piece(value, separator, [&count](std::string_view) { ++count; });
-    pieces.reserve(count);
+    // The array is taken once, before any piece, and never moved while it fills: there is at
+    // most one piece more than there are bytes that could start a separator, and counting those
+    // is far cheaper than a second scan (a million-line file is divided on every import).
+    pieces.reserve(
+        static_cast<std::size_t>(std::count(value.begin(), value.end(), separator.front())) + 1);
     for_each_piece(value, separator,
                    [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
     return pieces;

@@ -44,7 +44,7 @@ items = [
 out = ['#pragma once',
 '// The texts the program shows and writes, as their exact code page 936 bytes. Each literal is',
 '// followed by the text it spells (with C escapes); scripts/gbk_literal.py makes a new one.',
-'', '#include <string_view>', '', 'namespace batchvcf::texts {', '',
+'', '#include <string_view>', '', '// clang-format off', 'namespace batchvcf::texts {', '',
 'using namespace std::string_view_literals;', '']
 for name, s in items:
     if s is None:
@@ -55,5 +55,5 @@ for name, s in items:
         comment = comment.rstrip("\\") + " followed by three backslashes"
     out.append(f'// {comment!r}' if comment.strip()!=comment else f'// {comment}')
     out.append(f'inline constexpr std::string_view {name} = {code}sv;')
-out += ['', '}  // namespace batchvcf::texts', '']
+out += ['', '}  // namespace batchvcf::texts', '// clang-format on', '']
 open("src/app/system_texts.h","w").write("\n".join(out))

@@ -23,8 +23,12 @@ void run_exit_routines() {
     for (exit_routine routine : list) routine();
 }
 
-void drop_exit_routines() noexcept { routines().clear(); }
+void drop_exit_routines() noexcept {
+    routines().clear();
+}
 
-int registered_exit_routine_count() noexcept { return static_cast<int>(routines().size()); }
+int registered_exit_routine_count() noexcept {
+    return static_cast<int>(routines().size());
+}
 
 }  // namespace batchvcf

@@ -5,7 +5,9 @@ namespace {
 program_state the_state;
 }
 
-program_state& state() noexcept { return the_state; }
+program_state& state() noexcept {
+    return the_state;
+}
 
 void init_program_state() {
     the_state.file_number = 0;

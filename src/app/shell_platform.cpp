@@ -11,7 +11,7 @@ namespace {
 // Stands in until a front end installs its platform: txt2vcf and the tests report a fatal error
 // on standard error (UTF-8) and exit with the same code as the window program.
 class console_platform final : public shell_platform {
-public:
+  public:
     bool initialise() override { return true; }
     bool build_main_window(const window_description&) override { return false; }
     void show_main_window() override {}
@@ -31,8 +31,12 @@ shell_platform* installed = nullptr;
 
 }  // namespace
 
-shell_platform& current_platform() noexcept { return installed != nullptr ? *installed : console; }
+shell_platform& current_platform() noexcept {
+    return installed != nullptr ? *installed : console;
+}
 
-void install_platform(shell_platform* platform) noexcept { installed = platform; }
+void install_platform(shell_platform* platform) noexcept {
+    installed = platform;
+}
 
 }  // namespace batchvcf

@@ -9,7 +9,7 @@ namespace batchvcf {
 struct window_description;
 
 class shell_platform {
-public:
+  public:
     virtual ~shell_platform() = default;
 
     // Platform start (OLE, the current directory) and reading the main window's description;

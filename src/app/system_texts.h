@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+// clang-format off
 namespace batchvcf::texts {
 
 using namespace std::string_view_literals;
@@ -90,3 +91,4 @@ inline constexpr std::string_view fixed_card_file_path = "C:\\Users\\Administrat
 inline constexpr std::string_view line_break = "\r\n"sv;
 
 }  // namespace batchvcf::texts
+// clang-format on

@@ -13,6 +13,8 @@ window_operations& main_window() {
     return *bound_window;
 }
 
-void bind_main_window(window_operations* window) noexcept { bound_window = window; }
+void bind_main_window(window_operations* window) noexcept {
+    bound_window = window;
+}
 
 }  // namespace batchvcf

@@ -7,7 +7,7 @@
 namespace batchvcf {
 
 class window_operations {
-public:
+  public:
     virtual ~window_operations() = default;
 
     // Adds `addition` after the log box's present content, scrolled into view, caret at the end.

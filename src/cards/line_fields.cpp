@@ -3,12 +3,9 @@
 #include "text/text.h"
 
 namespace batchvcf {
-namespace {
 
-// The next separator from `scan` on, stepping over two-byte characters as divide_text does;
-// npos when there is none.
-std::size_t find_separator(std::string_view line, std::size_t scan,
-                           std::string_view separator) noexcept {
+std::size_t find_field_separator(std::string_view line, std::size_t scan,
+                                 std::string_view separator) noexcept {
     while (line.size() - scan >= separator.size()) {
         if (line[scan] == separator[0] && line.compare(scan, separator.size(), separator) == 0)
             return scan;
@@ -22,15 +19,13 @@ std::size_t find_separator(std::string_view line, std::size_t scan,
     return std::string_view::npos;
 }
 
-}  // namespace
-
 std::optional<name_and_number> first_two_fields(std::string_view line,
                                                 std::string_view separator) noexcept {
     if (line.empty() || separator.empty()) return std::nullopt;
-    const std::size_t first = find_separator(line, 0, separator);
+    const std::size_t first = find_field_separator(line, 0, separator);
     if (first == std::string_view::npos) return std::nullopt;
     const std::size_t number_start = first + separator.size();
-    const std::size_t second = find_separator(line, number_start, separator);
+    const std::size_t second = find_field_separator(line, number_start, separator);
     // Text after the last separator is a field only when it is not empty; text between two
     // separators is a field even when it is.
     if (second == std::string_view::npos && number_start == line.size()) return std::nullopt;

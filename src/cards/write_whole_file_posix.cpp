@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -38,12 +39,22 @@ std::string resolved(const std::string& path) {
 }
 
 bool write_all(int descriptor, std::string_view bytes) {
+    // In pieces, each handed to the disk as soon as it is written, so that the disk works while
+    // the next piece is copied and the fsync before the rename finds little left to wait for.
+    constexpr std::size_t piece_size = std::size_t{16} << 20;
+    off_t offset = 0;
     while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        const ssize_t written =
+            ::write(descriptor, bytes.data(), std::min(bytes.size(), piece_size));
         if (written < 0) {
             if (errno == EINTR) continue;
             return false;
         }
+#ifdef SYNC_FILE_RANGE_WRITE
+        // Only a start of writeback; its failure shows again in the fsync that follows.
+        ::sync_file_range(descriptor, offset, written, SYNC_FILE_RANGE_WRITE);
+#endif
+        offset += written;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;

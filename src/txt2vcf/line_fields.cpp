@@ -1,33 +1,20 @@
 #include "txt2vcf/line_fields.h"
 
+#include "cards/line_fields.h"
+#include "text/text.h"
+
 namespace batchvcf::txt2vcf {
 namespace {
 
-bool is_lead(unsigned char byte) {
-    return byte >= 0x80;
-}
 bool is_gb18030_second(unsigned char byte) {
     return byte >= 0x30 && byte <= 0x39;
 }
 
 // The next place at or after `from` where `separator` matches on a character boundary, or npos.
-// In UTF-8 every match is on a boundary; in code page 936 the scan steps over two-byte
-// characters whole and, like the window's division, stops at a lead byte that ends the line.
+// In UTF-8 every match is on a boundary; code page 936 is matched exactly as the window matches.
 std::size_t find_separator(std::string_view line, std::string_view separator, std::size_t from,
                            bool gbk) {
-    if (!gbk) return line.find(separator, from);
-    const char first = separator.front();
-    std::size_t at = from;
-    while (line.size() - at >= separator.size()) {
-        if (line[at] == first && line.compare(at, separator.size(), separator) == 0) return at;
-        if (is_lead(static_cast<unsigned char>(line[at]))) {
-            if (at + 1 == line.size()) break;
-            at += 2;
-        } else {
-            at += 1;
-        }
-    }
-    return std::string_view::npos;
+    return gbk ? find_field_separator(line, from, separator) : line.find(separator, from);
 }
 
 }  // namespace
@@ -46,10 +33,10 @@ std::size_t last_character_start(std::string_view line, bool gbk) noexcept {
     std::size_t last = 0;
     while (at < line.size()) {
         last = at;
-        if (!is_lead(byte(at)) || at + 1 == line.size()) {
+        if (!is_lead_byte(byte(at)) || at + 1 == line.size()) {
             at += 1;
         } else if (is_gb18030_second(byte(at + 1)) && at + 3 < line.size() &&
-                   is_lead(byte(at + 2)) && is_gb18030_second(byte(at + 3))) {
+                   is_lead_byte(byte(at + 2)) && is_gb18030_second(byte(at + 3))) {
             at += 4;
         } else {
             at += 2;

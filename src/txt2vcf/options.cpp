@@ -9,14 +9,14 @@ namespace {
 
 enum class option_kind { output, separator, trim, encoding, quiet, help, version };
 
-struct option_spec {
+struct option_definition {
     char short_name;
     std::string_view long_name;
     option_kind kind;
     bool takes_value;
 };
 
-constexpr option_spec specs[] = {
+constexpr option_definition definitions[] = {
     {'o', "output", option_kind::output, true},
     {'s', "separator", option_kind::separator, true},
     {'t', "trim-last", option_kind::trim, false},
@@ -26,23 +26,23 @@ constexpr option_spec specs[] = {
     {'\0', "version", option_kind::version, false},
 };
 
-const option_spec* find_short(char name) {
-    for (const option_spec& spec : specs) {
-        if (spec.short_name == name) return &spec;
+const option_definition* find_short(char name) {
+    for (const option_definition& definition : definitions) {
+        if (definition.short_name == name) return &definition;
     }
     return nullptr;
 }
 
-const option_spec* find_long(std::string_view name) {
-    for (const option_spec& spec : specs) {
-        if (spec.long_name == name) return &spec;
+const option_definition* find_long(std::string_view name) {
+    for (const option_definition& definition : definitions) {
+        if (definition.long_name == name) return &definition;
     }
     return nullptr;
 }
 
 // Stores one option's value; the problem with it, or an empty string.
-std::string apply(const option_spec& spec, const std::string& value, options& out) {
-    switch (spec.kind) {
+std::string apply(const option_definition& definition, const std::string& value, options& out) {
+    switch (definition.kind) {
         case option_kind::output:
             if (value.empty()) return "the output file name is empty";
             out.output = value;
@@ -99,19 +99,19 @@ parsed_options parse_options(const std::vector<std::string>& arguments) {
         if (argument.starts_with("--")) {
             const std::string_view body = std::string_view(argument).substr(2);
             const std::size_t equals = body.find('=');
-            const option_spec* spec = find_long(body.substr(0, equals));
-            if (spec == nullptr) {
+            const option_definition* definition = find_long(body.substr(0, equals));
+            if (definition == nullptr) {
                 result.usage_error = "unknown option '" + argument + "'";
-            } else if (!spec->takes_value && equals != std::string_view::npos) {
+            } else if (!definition->takes_value && equals != std::string_view::npos) {
                 result.usage_error =
-                    "option '--" + std::string(spec->long_name) + "' takes no value";
-            } else if (!spec->takes_value) {
-                result.usage_error = apply(*spec, {}, result.values);
+                    "option '--" + std::string(definition->long_name) + "' takes no value";
+            } else if (!definition->takes_value) {
+                result.usage_error = apply(*definition, {}, result.values);
             } else if (equals != std::string_view::npos) {
                 result.usage_error =
-                    apply(*spec, std::string(body.substr(equals + 1)), result.values);
+                    apply(*definition, std::string(body.substr(equals + 1)), result.values);
             } else if (i + 1 < arguments.size()) {
-                result.usage_error = apply(*spec, arguments[++i], result.values);
+                result.usage_error = apply(*definition, arguments[++i], result.values);
             } else {
                 result.usage_error = "option '" + argument + "' needs a value";
             }
@@ -119,19 +119,19 @@ parsed_options parse_options(const std::vector<std::string>& arguments) {
         }
         // One or more short options bundled; a value-taking one takes the rest or the next word.
         for (std::size_t at = 1; at < argument.size() && result.usage_error.empty(); ++at) {
-            const option_spec* spec = find_short(argument[at]);
-            if (spec == nullptr) {
+            const option_definition* definition = find_short(argument[at]);
+            if (definition == nullptr) {
                 result.usage_error = "unknown option '-" + std::string(1, argument[at]) + "'";
-            } else if (!spec->takes_value) {
-                result.usage_error = apply(*spec, {}, result.values);
+            } else if (!definition->takes_value) {
+                result.usage_error = apply(*definition, {}, result.values);
             } else {
                 if (at + 1 < argument.size()) {
-                    result.usage_error = apply(*spec, argument.substr(at + 1), result.values);
+                    result.usage_error = apply(*definition, argument.substr(at + 1), result.values);
                 } else if (i + 1 < arguments.size()) {
-                    result.usage_error = apply(*spec, arguments[++i], result.values);
+                    result.usage_error = apply(*definition, arguments[++i], result.values);
                 } else {
                     result.usage_error =
-                        "option '-" + std::string(1, spec->short_name) + "' needs a value";
+                        "option '-" + std::string(1, definition->short_name) + "' needs a value";
                 }
                 break;
             }

@@ -9,11 +9,17 @@ void recording_window::append_to_box(std::string_view addition) {
     appended.emplace_back(addition);
 }
 
-text recording_window::content() { return text(separator); }
+text recording_window::content() {
+    return text(separator);
+}
 
-int recording_window::ticked() { return box_ticked; }
+int recording_window::ticked() {
+    return box_ticked;
+}
 
-void recording_window::set_filter(std::string_view new_filter) { filter = new_filter; }
+void recording_window::set_filter(std::string_view new_filter) {
+    filter = new_filter;
+}
 
 bool recording_window::show_open_dialog() {
     filters_at_dialog.push_back(filter);
@@ -26,9 +32,13 @@ bool recording_window::show_open_dialog() {
     return true;
 }
 
-text recording_window::file_path() { return text(path); }
+text recording_window::file_path() {
+    return text(path);
+}
 
-void recording_window::show_message(std::string_view message) { messages.emplace_back(message); }
+void recording_window::show_message(std::string_view message) {
+    messages.emplace_back(message);
+}
 
 window_fixture::window_fixture() {
     init_program_state();

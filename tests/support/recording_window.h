@@ -11,7 +11,7 @@
 namespace batchvcf::testing {
 
 class recording_window : public window_operations {
-public:
+  public:
     // Script: what the separator box holds, whether the trim box is ticked, and the answers of
     // the coming dialogs (a path confirms, nullopt cancels).
     std::string separator = " ";
@@ -19,9 +19,9 @@ public:
     std::deque<std::optional<std::string>> dialog_answers;
 
     // Record.
-    std::string log;                     // everything appended to the log box, in order
-    std::vector<std::string> appended;   // each append on its own
-    std::vector<std::string> messages;   // each show_message
+    std::string log;                    // everything appended to the log box, in order
+    std::vector<std::string> appended;  // each append on its own
+    std::vector<std::string> messages;  // each show_message
     std::vector<std::string> filters_at_dialog;
     std::vector<std::string> paths_at_dialog;  // the file name box's start value
     std::string filter;
@@ -38,7 +38,7 @@ public:
 
 // Binds a fresh recording window and a fresh program state for one test; unbinds at the end.
 class window_fixture {
-public:
+  public:
     window_fixture();
     ~window_fixture();
     window_fixture(const window_fixture&) = delete;

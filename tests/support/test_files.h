@@ -13,7 +13,7 @@ std::string read_bytes(const std::filesystem::path& path);
 void write_bytes(const std::filesystem::path& path, std::string_view bytes);
 
 class scratch_folder {
-public:
+  public:
     scratch_folder();
     ~scratch_folder();
     scratch_folder(const scratch_folder&) = delete;
@@ -22,7 +22,7 @@ public:
     const std::filesystem::path& path() const noexcept { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

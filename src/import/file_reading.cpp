@@ -2,10 +2,10 @@
 
 #include <cstring>
 #include <memory>
-#include <new>
 
 #include "import/open_files.h"
 #include "import/platform_files.h"
+#include "text/storage.h"
 
 namespace batchvcf {
 namespace {
@@ -33,7 +33,8 @@ file_contents read_file_text(std::int32_t file_number) {
     // The one allocation that may fail without ending the program: a file too big for the
     // storage at hand is a file that can't be read, not a fatal error.
     const auto capacity = static_cast<std::size_t>(size.size);
-    std::unique_ptr<char[]> buffer(new (std::nothrow) char[capacity]);
+    const std::unique_ptr<char, decltype(&give_back_storage)> buffer(
+        static_cast<char*>(try_acquire_storage(capacity)), &give_back_storage);
     if (!buffer) return {false, {}, storage_unavailable_reason()};
     platform_read_result got = read_platform_file(*handle, buffer.get(), capacity);
     if (!got.read) return {false, {}, std::move(got.reason)};

@@ -17,12 +17,14 @@ bool injected_failure_due() noexcept {
 
 }  // namespace
 
+void* try_acquire_storage(std::size_t bytes) noexcept {
+    if (injected_failure_due()) return nullptr;
+    return bytes >= large_block_threshold ? allocate_large_block(bytes)
+                                          : std::malloc(bytes == 0 ? 1 : bytes);
+}
+
 void* acquire_storage(std::size_t bytes) {
-    void* block = nullptr;
-    if (!injected_failure_due()) {
-        block = bytes >= large_block_threshold ? allocate_large_block(bytes)
-                                               : std::malloc(bytes == 0 ? 1 : bytes);
-    }
+    void* block = try_acquire_storage(bytes);
     if (block == nullptr) report_storage_exhausted(bytes);
     return block;
 }

@@ -9,6 +9,9 @@ namespace batchvcf {
 // Gives `bytes` bytes of storage, or ends the program through report_fatal_error.
 void* acquire_storage(std::size_t bytes);
 void give_back_storage(void* block) noexcept;
+// The same storage for the one request whose failure is not fatal (a buffer for a whole file,
+// which may be larger than the storage at hand); nullptr when it can't be had.
+void* try_acquire_storage(std::size_t bytes) noexcept;
 
 // Test seam: the `n`th acquisition from now on (1 = the next one) fails as if storage were
 // exhausted; 0 switches the fault off. Used by death tests only.

@@ -37,6 +37,19 @@ bool matches_at(std::string_view value, std::size_t position, std::string_view s
     return true;
 }
 
+// True when none of the eight bytes at `at` is a lead byte or equals the byte repeated in
+// `byte_in_every_lane`.
+bool plain_word(const char* at, std::uint64_t byte_in_every_lane) noexcept {
+    constexpr std::uint64_t low_bits = 0x0101010101010101ULL;
+    constexpr std::uint64_t high_bits = 0x8080808080808080ULL;
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    const std::uint64_t equal_lanes_zero = word ^ byte_in_every_lane;
+    const bool holds_that_byte =
+        ((equal_lanes_zero - low_bits) & ~equal_lanes_zero & high_bits) != 0;
+    return (word & high_bits) == 0 && !holds_that_byte;
+}
+
 // Calls `piece` with every piece of `value` between separators, in order. A match is tried at
 // every scan position first; only a failed match steps over a two-byte character as a whole, so
 // a separator is never found starting on a character's second byte. A lead byte whose partner
@@ -46,7 +59,14 @@ void for_each_piece(std::string_view value, std::string_view separator, PieceVis
     std::size_t piece_start = 0;
     std::size_t scan = 0;
     const char separator_start = separator.front();
+    const std::uint64_t start_in_every_byte =
+        0x0101010101010101ULL * static_cast<unsigned char>(separator_start);
     while (value.size() - scan >= separator.size()) {
+        // Eight bytes at a time while none is a lead byte or could start a separator: such a run
+        // holds neither a match nor a character to step over.
+        while (value.size() - scan >= 8 && plain_word(value.data() + scan, start_in_every_byte))
+            scan += 8;
+        if (value.size() - scan < separator.size()) break;
         // The first byte decides most positions without a call to compare the rest.
         if (value[scan] == separator_start &&
             value.compare(scan, separator.size(), separator) == 0) {

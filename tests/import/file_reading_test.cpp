@@ -8,6 +8,7 @@
 #include "import/open_files.h"
 #include "support/test_files.h"
 #include "text/code_page.h"
+#include "text/storage.h"
 
 namespace batchvcf {
 namespace {
@@ -126,6 +127,18 @@ TEST(file_reading_test, refuses_a_file_of_two_gibibytes) {
     EXPECT_FALSE(contents.reason.empty());
     EXPECT_TRUE(contents.file_text.empty());
 #endif
+}
+
+TEST(file_reading_test, a_buffer_that_cannot_be_had_is_a_read_failure_not_the_end) {
+    const opened_file opened = open_for_reading(gbk_path(fixture_path("contacts_gbk.txt")));
+    ASSERT_GT(opened.file_number, 0);
+    fail_storage_acquisition(1);  // the whole-file buffer is the next storage asked for
+    const file_contents contents = read_file_text(opened.file_number);
+    fail_storage_acquisition(0);
+    close_open_file(opened.file_number);
+    EXPECT_FALSE(contents.read);
+    EXPECT_FALSE(contents.reason.empty());
+    EXPECT_TRUE(contents.file_text.empty());
 }
 
 TEST(open_files_test, numbers_are_new_and_every_open_file_is_closed_at_the_end) {

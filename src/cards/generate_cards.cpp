@@ -66,9 +66,11 @@ void generate_cards() {
         if (line.empty()) continue;  // a blank line is no contact, not a fault
 
         const std::optional<name_and_number> fields = first_two_fields(line, separator);
-        // A line break can reach a number only through a CR LF paired with a lead byte before
-        // it; in the card it would end the TEL line and let the rest pose as card lines.
-        if (!fields || holds_line_break(fields->number)) {
+        // An empty number (a doubled separator, as in "A,,139...") would make a card that
+        // imports without its number, so the line is reported instead. A line break can reach
+        // a number only through a CR LF paired with a lead byte before it; in the card it would
+        // end the TEL line and let the rest pose as card lines.
+        if (!fields || fields->number.empty() || holds_line_break(fields->number)) {
             skipped.note(static_cast<std::int32_t>(i + 1));
             continue;
         }

@@ -38,12 +38,18 @@ line_verdict card_maker::add(std::string_view line, text& out) {
         repaired_ = repaired_utf8(line);
         line = repaired_;
     }
-    if (trim_last_) line = line.substr(0, last_character_start(line, gbk_));
+    if (trim_last_) {
+        line = line.substr(0, last_character_start(line, gbk_));
+        if (line.empty()) return line_verdict::empty;  // as the window passes it over
+    }
     const leading_fields fields = first_two_fields(line, separator_, gbk_);
     if (fields.count < 2) {
         return fields.count == 1 && fields.name.size() < line.size() ? line_verdict::no_number
                                                                      : line_verdict::no_separator;
     }
+    // A doubled separator leaves the number field empty: a card without its number, which the
+    // window does not write either.
+    if (fields.number.empty()) return line_verdict::no_number;
     if (!gbk_) {
         append_card_record_utf8(out, fields.name, fields.number);
         return line_verdict::card;

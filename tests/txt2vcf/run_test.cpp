@@ -95,6 +95,10 @@ TEST(run_test, options_and_encodings_change_the_cards_as_documented) {
          "a," + example_gbk + "\r\n",
          card("a", example_utf8)},
         {"bundled short options", {"-tqs,", "-"}, "a,12\r\n", card("a", "1")},
+        {"a line emptied by trimming passes silently",
+         {"-t", "-s", ",", "-"},
+         "x\r\na,12\r\n",
+         card("a", "1")},
         {"empty input", {"-"}, "", ""},
     };
     for (const row& r : rows) {
@@ -108,7 +112,7 @@ TEST(run_test, options_and_encodings_change_the_cards_as_documented) {
 
 TEST(run_test, warns_by_line_number_for_every_line_that_gives_no_card) {
     const std::string input =
-        "a,1\r\n\r\nno separator\r\nb,\r\nc,3\r\nx\x1A"
+        "a,1\r\n\r\nno separator\r\nb,\r\nc,3\r\nd,,4\r\nx\x1A"
         "after";
     const auto result = run({"-s", ",", "-"}, input);
     EXPECT_EQ(result.status, 0);
@@ -116,8 +120,9 @@ TEST(run_test, warns_by_line_number_for_every_line_that_gives_no_card) {
     EXPECT_EQ(result.err,
               "txt2vcf: line 3: no separator, skipped\n"
               "txt2vcf: line 4: no number after the separator, skipped\n"
-              "txt2vcf: line 6: no separator, skipped\n"
-              "txt2vcf: line 6: a NUL or Ctrl-Z byte ends the text, the rest is ignored\n");
+              "txt2vcf: line 6: no number after the separator, skipped\n"
+              "txt2vcf: line 7: no separator, skipped\n"
+              "txt2vcf: line 7: a NUL or Ctrl-Z byte ends the text, the rest is ignored\n");
 
     const auto quiet = run({"-q", "-s", ",", "-"}, input);
     EXPECT_EQ(quiet.status, 0);

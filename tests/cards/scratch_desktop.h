@@ -13,14 +13,6 @@
 
 namespace batchvcf::testing {
 
-inline std::string gbk_path(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return std::string(gbk_from_utf16(path.u16string()));
-#else
-    return std::string(gbk_from_utf8(path.string()));
-#endif
-}
-
 class scratch_desktop {
   public:
     scratch_desktop() {

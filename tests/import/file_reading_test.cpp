@@ -15,16 +15,9 @@ namespace {
 
 using namespace std::string_literals;
 using testing::fixture_path;
+using testing::gbk_path;
 using testing::scratch_folder;
 using testing::write_bytes;
-
-text gbk_path(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return gbk_from_utf16(path.u16string());
-#else
-    return gbk_from_utf8(path.string());
-#endif
-}
 
 std::string read_whole(const std::filesystem::path& path) {
     const opened_file opened = open_for_reading(gbk_path(path));

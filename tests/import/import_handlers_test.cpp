@@ -18,16 +18,9 @@ namespace {
 
 using namespace std::string_literals;
 using testing::fixture_path;
+using testing::gbk_path;
 using testing::scratch_folder;
 using testing::write_bytes;
-
-std::string gbk_path(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return std::string(gbk_from_utf16(path.u16string()));
-#else
-    return std::string(gbk_from_utf8(path.string()));
-#endif
-}
 
 std::vector<std::string> stored_lines() {
     return {state().lines.begin(), state().lines.end()};

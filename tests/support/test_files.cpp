@@ -7,6 +7,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "text/code_page.h"
+
 namespace batchvcf::testing {
 
 std::filesystem::path fixture_path(std::string_view name) {
@@ -25,6 +27,14 @@ void write_bytes(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+std::string gbk_path(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return std::string(gbk_from_utf16(path.u16string()));
+#else
+    return std::string(gbk_from_utf8(path.string()));
+#endif
 }
 
 scratch_folder::scratch_folder() {

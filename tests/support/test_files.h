@@ -12,6 +12,9 @@ std::filesystem::path fixture_path(std::string_view name);
 std::string read_bytes(const std::filesystem::path& path);
 void write_bytes(const std::filesystem::path& path, std::string_view bytes);
 
+// The path as the window hands it to the core: code page 936 bytes.
+std::string gbk_path(const std::filesystem::path& path);
+
 class scratch_folder {
   public:
     scratch_folder();

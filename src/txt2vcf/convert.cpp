@@ -27,6 +27,17 @@ void warn(byte_sink& warnings, std::int64_t line_number, std::string_view what) 
     warnings.write(message);
 }
 
+std::string_view skip_reason(line_verdict verdict) noexcept {
+    switch (verdict) {
+        case line_verdict::no_number:
+            return "no number after the separator, skipped";
+        case line_verdict::line_break:
+            return "a CR LF inside a two-byte character joins the next line, skipped";
+        default:
+            return "no separator, skipped";
+    }
+}
+
 }  // namespace
 
 card_maker::card_maker(std::string_view separator, bool gbk, bool trim_last)
@@ -50,6 +61,8 @@ line_verdict card_maker::add(std::string_view line, text& out) {
     // A doubled separator leaves the number field empty: a card without its number, which the
     // window does not write either.
     if (fields.number.empty()) return line_verdict::no_number;
+    if (fields.number.find_first_of("\r\n") != std::string_view::npos)
+        return line_verdict::line_break;
     if (!gbk_) {
         append_card_record_utf8(out, fields.name, fields.number);
         return line_verdict::card;
@@ -69,7 +82,7 @@ line_verdict card_maker::add(std::string_view line, text& out) {
 conversion_result convert_lines(byte_source& lines, bool gbk, std::string_view separator,
                                 bool trim_last, bool quiet, byte_sink& out, byte_sink& warnings) {
     conversion_result result;
-    line_reader reader(lines, true);
+    line_reader reader(lines, true, gbk);
     card_maker maker(separator, gbk, trim_last);
     text cards;
     cards.reserve(flush_size + 4096);
@@ -98,9 +111,7 @@ conversion_result convert_lines(byte_source& lines, bool gbk, std::string_view s
         } else if (verdict != line_verdict::empty) {
             ++result.skipped;
             if (!quiet) {
-                warn(warnings, reader.line_number(),
-                     verdict == line_verdict::no_number ? "no number after the separator, skipped"
-                                                        : "no separator, skipped");
+                warn(warnings, reader.line_number(), skip_reason(verdict));
             }
         }
     }

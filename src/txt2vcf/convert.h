@@ -11,7 +11,9 @@
 namespace batchvcf::txt2vcf {
 
 // What became of one line.
-enum class line_verdict { card, empty, no_separator, no_number };
+// What became of a line. `line_break`: its number holds a CR or LF, which only a CR LF taken
+// into a two-byte character can bring there; in a card it would end the TEL line.
+enum class line_verdict { card, empty, no_separator, no_number, line_break };
 
 // Turns lines of one encoding into card records. The record is the window's, byte for byte:
 // code page 936 names and numbers go to UTF-8 through the same conversion the window uses.

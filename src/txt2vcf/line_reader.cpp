@@ -16,8 +16,8 @@ constexpr std::array<bool, 256> ending_bytes = [] {
 
 }  // namespace
 
-line_reader::line_reader(byte_source& source, bool drop_utf8_bom)
-    : source_(source), buffer_(new char[buffer_size]) {
+line_reader::line_reader(byte_source& source, bool drop_utf8_bom, bool gbk)
+    : source_(source), buffer_(new char[buffer_size]), gbk_(gbk) {
     if (!drop_utf8_bom) return;
     while (end_ < 3 && fill()) {
     }
@@ -41,21 +41,61 @@ bool line_reader::fill() {
     return true;
 }
 
-std::size_t line_reader::find_ending(std::size_t from) const noexcept {
+std::size_t line_reader::find_ending(std::size_t from, std::size_t& resume) noexcept {
     const auto* bytes = reinterpret_cast<const unsigned char*>(buffer_.get());
-    while (from < end_ && !ending_bytes[bytes[from]]) ++from;
+    resume = end_;
+    if (!gbk_) {
+        while (from < end_ && !ending_bytes[bytes[from]]) ++from;
+        return from;
+    }
+    while (from < end_) {
+        const unsigned char byte = bytes[from];
+        if (byte < 0x80) {
+            if (ending_bytes[byte]) return from;
+            ++from;
+            continue;
+        }
+        // A lead byte: what it is depends on the bytes after it, which may not be here yet. At
+        // the end of the input it simply stays in the line.
+        const std::size_t known = end_ - from;
+        if (known == 1 && !at_eof_) {
+            resume = from;
+            return end_;
+        }
+        const unsigned char partner = known > 1 ? bytes[from + 1] : 0xFF;
+        if (known == 1 || partner == '\n') {
+            from += 1;  // an LF is never a partner: it ends the line as it does in any file
+        } else if (partner == '\0') {
+            return from;  // the text ends before the lead byte
+        } else if (partner == '\r') {
+            if (known == 2 && !at_eof_) {
+                resume = from;
+                return end_;
+            }
+            const bool crlf = known > 2 && bytes[from + 2] == '\n';
+            if (!crlf) {
+                from += 1;  // a lone CR ends the line, as it does in any file
+                continue;
+            }
+            from += 3;  // the CR LF the window's division never sees
+            ++joined_in_line_;
+        } else {
+            from += 2;
+        }
+    }
     return from;
 }
 
 line_reader::status line_reader::next(std::string_view& line) {
     while (!finished_) {
-        const std::size_t at = find_ending(scan_);
+        std::size_t resume = end_;
+        const std::size_t at = find_ending(scan_, resume);
         if (at == end_) {
             if (discarding_ || end_ - begin_ >= longest_line) {
                 discarding_ = true;
-                begin_ = end_;
+                begin_ = resume;  // keeps a character whose partner is still to come
             }
-            scan_ = end_;
+            scan_ = resume;
             if (fill()) continue;
             finished_ = true;
             if (!discarding_ && begin_ == end_) break;
@@ -74,8 +114,9 @@ line_reader::status line_reader::next(std::string_view& line) {
             return take_line(line, length, cr + (lf ? 2 : 1));
         }
         if (ending == '\n') return take_line(line, length, at + 1);
+        // A NUL or Ctrl-Z, or a lead byte before a NUL: the text ends here.
         finished_ = true;
-        mark_line_ = line_number_ + 1;
+        mark_line_ = line_number_ + 1 + joined_in_previous_ + joined_in_line_;
         ignored_rest_ = at + 1 < end_ || fill();
         if (length == 0 && !discarding_) break;
         return take_line(line, length, begin_ + length + 1);
@@ -89,7 +130,9 @@ line_reader::status line_reader::take_line(std::string_view& line, std::size_t l
     const bool too_long = discarding_ || length >= longest_line;
     begin_ = scan_ = next_begin;
     discarding_ = false;
-    ++line_number_;
+    line_number_ += 1 + joined_in_previous_;
+    joined_in_previous_ = joined_in_line_;
+    joined_in_line_ = 0;
     return too_long ? status::too_long : status::line;
 }
 

@@ -58,6 +58,39 @@ TEST(line_reader_test, ends_lines_at_crlf_lf_and_lone_cr_wherever_the_reads_cut)
     }
 }
 
+TEST(line_reader_test, code_page_936_pairs_bytes_as_the_window_imports_them) {
+    struct row {
+        const char* label;
+        std::string input;
+        strings expected;
+    };
+    const std::vector<row> rows = {
+        {"crlf after an unpaired byte joins the next line",
+         "a 1\x80\r\nb 2\r\nc 3\r\n",
+         {"a 1\x80\r\nb 2", "c 3"}},
+        {"crlf after a whole character ends the line", "\xCA\xBE\r\nb\r\n", {"\xCA\xBE", "b"}},
+        {"lf after an unpaired byte still ends the line", "a\x80\nb\n", {"a\x80", "b"}},
+        {"lone cr after an unpaired byte still ends the line", "a\x80\rb", {"a\x80", "b"}},
+        {"ctrl-z as a partner ends nothing",
+         "a\x81\x1A"
+         "b\r\nc",
+         {"a\x81\x1A"
+          "b",
+          "c"}},
+        {"a lead byte before a nul goes with it", std::string("a\x81\0b\r\n", 6), {"a"}},
+        {"a lone lead byte at the very end stays", "a\r\nb\x81", {"a", "b\x81"}},
+    };
+    for (const row& r : rows) {
+        for (const std::size_t piece :
+             {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{1} << 20}) {
+            SCOPED_TRACE(std::string(r.label) + ", pieces of " + std::to_string(piece));
+            EXPECT_EQ(lines_of(r.input, piece, true), r.expected);
+        }
+    }
+    // The same bytes read as UTF-8 end their lines at every CR LF.
+    EXPECT_EQ(lines_of("a 1\x80\r\nb 2\r\n"), (strings{"a 1\x80", "b 2"}));
+}
+
 TEST(line_reader_test, numbers_lines_and_tells_where_an_end_mark_cut_the_text) {
     string_source source(
         "a\r\n\r\nb\nc\x1A"
@@ -69,6 +102,14 @@ TEST(line_reader_test, numbers_lines_and_tells_where_an_end_mark_cut_the_text) {
     EXPECT_EQ(numbers, (std::vector<std::int64_t>{1, 2, 3, 4}));
     EXPECT_TRUE(reader.ignored_rest());
     EXPECT_EQ(reader.mark_line(), 4);
+
+    // A line that took in a CR LF counts for both physical lines.
+    string_source joined("a\x80\r\nb\r\nc\r\nd\x1A", 2);
+    line_reader joined_reader(joined, true, true);
+    numbers.clear();
+    while (joined_reader.next(line) != line_reader::status::end)
+        numbers.push_back(joined_reader.line_number());
+    EXPECT_EQ(numbers, (std::vector<std::int64_t>{1, 3, 4}));
 
     string_source clean("a\r\n\x1A");
     line_reader clean_reader(clean, true);

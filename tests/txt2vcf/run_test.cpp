@@ -124,6 +124,14 @@ TEST(run_test, warns_by_line_number_for_every_line_that_gives_no_card) {
               "txt2vcf: line 7: no separator, skipped\n"
               "txt2vcf: line 7: a NUL or Ctrl-Z byte ends the text, the rest is ignored\n");
 
+    // Read as code page 936, the CR LF after the euro sign pairs with it as in the window.
+    const auto joined = run({"-e", "gbk", "-"}, "a 1\x80\r\nb 2\r\nc\r\nd 4\r\n");
+    EXPECT_EQ(joined.out, card("d", "4"));
+    EXPECT_EQ(joined.err,
+              "txt2vcf: line 1: a CR LF inside a two-byte character joins the next line, "
+              "skipped\n"
+              "txt2vcf: line 3: no separator, skipped\n");
+
     const auto quiet = run({"-q", "-s", ",", "-"}, input);
     EXPECT_EQ(quiet.status, 0);
     EXPECT_EQ(quiet.err, "");

@@ -31,9 +31,9 @@ bool string_sink::write(std::string_view more) {
     return true;
 }
 
-std::vector<std::string> lines_of(std::string bytes, std::size_t piece) {
+std::vector<std::string> lines_of(std::string bytes, std::size_t piece, bool gbk) {
     string_source source(std::move(bytes), piece);
-    line_reader reader(source, true);
+    line_reader reader(source, true, gbk);
     std::vector<std::string> lines;
     std::string_view line;
     for (line_reader::status status; (status = reader.next(line)) != line_reader::status::end;) {

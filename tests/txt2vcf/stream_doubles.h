@@ -42,6 +42,6 @@ class string_sink : public byte_sink {
 };
 
 // Every line of `bytes` read through a line_reader, with "<too long>" for a dropped line.
-std::vector<std::string> lines_of(std::string bytes, std::size_t piece = 1 << 20);
+std::vector<std::string> lines_of(std::string bytes, std::size_t piece = 1 << 20, bool gbk = false);
 
 }  // namespace batchvcf::txt2vcf::testing

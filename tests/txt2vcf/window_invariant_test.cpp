@@ -48,6 +48,8 @@ TEST(window_invariant_test, both_paths_write_the_same_bytes) {
         {"contacts_comma.txt", ","},
         {"contacts_fullwidth.txt", "\xEF\xBC\x8C"},
         {"contacts_bar.txt", "|"},
+        // Euro signs (0x80, one byte) after a name and at the end of a number.
+        {"contacts_euro.txt", " "},
     };
     for (const row& r : rows) {
         for (const bool ticked : {false, true}) {

@@ -32,14 +32,40 @@ text write_failure_message(std::string_view path, std::string_view reason) {
     return message;
 }
 
-// Room for the records of every line at once, so the card text grows once per click instead of
-// being copied at every doubling. A record takes 145 bytes besides its name (twice, three
-// characters per UTF-8 byte) and number; a two-byte character takes three bytes of UTF-8, so 9
-// bytes per byte of line is what Chinese names need. Pages never written take no memory.
-void reserve_for_records(text& card_text, const text_array& lines) {
-    constexpr std::size_t record_frame = 145;
+// The line as a click reads it. The stored lines stay as imported: trimming them in place would
+// cut one more byte off every number at every click.
+std::string_view line_for_click(std::string_view stored, bool trim_last_byte) noexcept {
+    if (trim_last_byte && !stored.empty()) stored.remove_suffix(1);
+    return stored;
+}
+
+// The fields a line makes a record of, or nothing when it makes none. An empty number (a doubled
+// separator, as in "A,,139...") would make a card that imports without its number, so the line
+// is reported instead. A line break can reach a number only through a CR LF paired with a lead
+// byte before it; in the card it would end the TEL line and let the rest pose as card lines.
+std::optional<name_and_number> record_fields(std::string_view line, std::string_view separator) {
+    std::optional<name_and_number> fields = first_two_fields(line, separator);
+    if (!fields || fields->number.empty() || holds_line_break(fields->number)) return {};
+    return fields;
+}
+
+// Room for the records of a click at once, so the card text grows once per click instead of
+// being copied at every doubling. Lines that make no record ask for nothing, whatever their
+// size. A two-byte character takes at most three bytes of UTF-8 and every UTF-8 byte of the name
+// three characters, twice: 9 per byte of name, 3 per byte of number. A rarer, longer form only
+// makes the text grow once more. Pages never written take no memory.
+void reserve_for_records(text& card_text, const text_array& lines, bool trim_last_byte,
+                         std::string_view separator) {
+    static const std::size_t record_frame = [] {
+        text empty_record;
+        append_card_record_utf8(empty_record, {}, {});
+        return empty_record.size();
+    }();
     std::size_t needed = card_text.size();
-    for (const text& line : lines) needed += record_frame + 9 * line.size();
+    for (const text& stored : lines) {
+        if (const auto fields = record_fields(line_for_click(stored, trim_last_byte), separator))
+            needed += record_frame + 9 * fields->name.size() + 3 * fields->number.size();
+    }
     // At least doubled, so that click after click the whole text is not copied every time.
     if (needed > card_text.capacity())
         card_text.reserve(std::max(needed, 2 * card_text.capacity()));
@@ -50,27 +76,20 @@ void reserve_for_records(text& card_text, const text_array& lines) {
 void generate_cards() {
     window_operations& window = main_window();
     program_state& program = state();
-    // The stored lines stay as imported: trimming a copy at every click would cut one more byte
-    // off every number at every click.
     const bool trim_last_byte = window.ticked() != 0;
     const text separator = window.content();
 
-    reserve_for_records(program.card_text, program.lines);
+    reserve_for_records(program.card_text, program.lines, trim_last_byte, separator);
     skipped_lines skipped;
     text name_utf8;
     text number_utf8;
     std::string_view line;
     for (std::size_t i = 0; i < program.lines.size(); ++i) {
-        line = program.lines[i];
-        if (trim_last_byte && !line.empty()) line.remove_suffix(1);
+        line = line_for_click(program.lines[i], trim_last_byte);
         if (line.empty()) continue;  // a blank line is no contact, not a fault
 
-        const std::optional<name_and_number> fields = first_two_fields(line, separator);
-        // An empty number (a doubled separator, as in "A,,139...") would make a card that
-        // imports without its number, so the line is reported instead. A line break can reach
-        // a number only through a CR LF paired with a lead byte before it; in the card it would
-        // end the TEL line and let the rest pose as card lines.
-        if (!fields || fields->number.empty() || holds_line_break(fields->number)) {
+        const std::optional<name_and_number> fields = record_fields(line, separator);
+        if (!fields) {
             skipped.note(static_cast<std::int32_t>(i + 1));
             continue;
         }

@@ -178,6 +178,19 @@ TEST_F(generate_cards_test, incomplete_lines_are_skipped_whole_and_listed) {
     EXPECT_EQ(state().fields, (text_array{"E", ""}));
 }
 
+TEST_F(generate_cards_test, lines_that_make_no_record_take_no_room) {
+    // A large file without the separator once made the click ask for nine times its size, and
+    // end the program where that much storage could not be had.
+    window.separator = ",";
+    window.box_ticked = 0;
+    store_lines({std::string(1 << 20, 'x'), std::string(1 << 20, 'y'), "A,1"});
+
+    generate_cards();
+
+    EXPECT_EQ(card_file(), record("=41", "1"));
+    EXPECT_LT(state().card_text.capacity(), std::size_t{4096});
+}
+
 TEST_F(generate_cards_test, lines_emptied_by_trimming_pass_silently) {
     window.separator = ",";
     store_lines({"x", "A,12", ""});

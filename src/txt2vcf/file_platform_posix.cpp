@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "txt2vcf/file_stream.h"
 
@@ -91,6 +93,53 @@ std::string replace_file(const std::string& from_utf8, const std::string& to_utf
 
 void remove_file(const std::string& path_utf8) noexcept {
     unlink(path_utf8.c_str());
+}
+
+void start_writeback(std::FILE* file) noexcept {
+#ifdef SYNC_FILE_RANGE_WRITE
+    // Only what stdio has passed on can go; a failure shows again in flush_to_disk.
+    ::sync_file_range(fileno(file), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    (void)file;
+#endif
+}
+
+std::string flush_to_disk(std::FILE* file) {
+    if (std::fflush(file) != 0 || ::fsync(fileno(file)) != 0) return last_error_text();
+    return {};
+}
+
+namespace {
+
+// Read by a signal handler: a fixed buffer, no allocation there.
+char pending_temporary[4096];
+volatile std::sig_atomic_t temporary_pending = 0;
+
+void remove_pending_temporary() noexcept {
+    if (temporary_pending != 0) ::unlink(pending_temporary);
+    temporary_pending = 0;
+}
+
+extern "C" void remove_pending_then_end(int signal_number) {
+    remove_pending_temporary();
+    std::signal(signal_number, SIG_DFL);
+    std::raise(signal_number);
+}
+
+}  // namespace
+
+void remove_if_interrupted(const std::string& path_utf8) {
+    static const bool installed = [] {
+        for (const int signal_number : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal_number, remove_pending_then_end);
+        std::atexit(remove_pending_temporary);
+        return true;
+    }();
+    (void)installed;
+    temporary_pending = 0;
+    if (path_utf8.empty() || path_utf8.size() >= sizeof pending_temporary) return;
+    std::memcpy(pending_temporary, path_utf8.c_str(), path_utf8.size() + 1);
+    temporary_pending = 1;
 }
 
 }  // namespace batchvcf::txt2vcf

@@ -5,6 +5,8 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cwchar>
 #include <string>
 
 #include "text/code_page.h"
@@ -158,6 +160,46 @@ std::string replace_file(const std::string& from_utf8, const std::string& to_utf
 
 void remove_file(const std::string& path_utf8) noexcept {
     DeleteFileW(wide(path_utf8).c_str());
+}
+
+void start_writeback(std::FILE*) noexcept {}
+
+std::string flush_to_disk(std::FILE* file) {
+    if (std::fflush(file) != 0) return last_error_text();
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+    if (!FlushFileBuffers(handle)) return system_error_text(GetLastError());
+    return {};
+}
+
+namespace {
+
+wchar_t pending_temporary[32768];
+volatile LONG temporary_pending = 0;
+
+void remove_pending_temporary() noexcept {
+    if (InterlockedExchange(&temporary_pending, 0) != 0) DeleteFileW(pending_temporary);
+}
+
+BOOL WINAPI remove_pending_on_break(DWORD) {
+    remove_pending_temporary();
+    return FALSE;  // and let the default handler end the process
+}
+
+}  // namespace
+
+void remove_if_interrupted(const std::string& path_utf8) {
+    static const bool installed = [] {
+        SetConsoleCtrlHandler(remove_pending_on_break, TRUE);
+        std::atexit(remove_pending_temporary);
+        return true;
+    }();
+    (void)installed;
+    InterlockedExchange(&temporary_pending, 0);
+    if (path_utf8.empty()) return;
+    const std::wstring path = wide(path_utf8);
+    if (path.size() >= sizeof pending_temporary / sizeof pending_temporary[0]) return;
+    std::wmemcpy(pending_temporary, path.c_str(), path.size() + 1);
+    InterlockedExchange(&temporary_pending, 1);
 }
 
 }  // namespace batchvcf::txt2vcf

@@ -36,7 +36,10 @@ bool file_source::rewind() {
 bool file_sink::write(std::string_view bytes) {
     if (bytes.empty()) return true;
     errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size()) return true;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size()) {
+        if (hand_to_disk_) start_writeback(file_);
+        return true;
+    }
     if (errno != 0) reason_ = last_error_text();
     return false;
 }

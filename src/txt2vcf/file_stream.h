@@ -52,6 +52,19 @@ opened_file open_for_writing(const std::string& path_utf8);
 std::string replace_file(const std::string& from_utf8, const std::string& to_utf8);
 void remove_file(const std::string& path_utf8) noexcept;
 
+// Starts writing what the file holds so far to the disk, without waiting: the wait of
+// flush_to_disk at the end then covers only the last bytes.
+void start_writeback(std::FILE* file) noexcept;
+// Waits until every byte written to `file` is on the disk; an empty string, else the reason.
+// Done before a replacement takes the old file's place, so that a crash soon after can't leave
+// an empty file where the old one was.
+std::string flush_to_disk(std::FILE* file);
+
+// While a temporary file is being written, an interrupt (Ctrl+C, a termination request) or an
+// exit through the fatal report removes it before the program ends. One file at a time; an
+// empty path forgets it.
+void remove_if_interrupted(const std::string& path_utf8);
+
 // The C library's text for the error in errno.
 std::string last_error_text();
 
@@ -72,13 +85,16 @@ class file_source final : public byte_source {
 
 class file_sink final : public byte_sink {
   public:
-    explicit file_sink(std::FILE* file) noexcept : file_(file) {}
+    // `hand_to_disk` starts the writeback of every piece as soon as it is written.
+    explicit file_sink(std::FILE* file, bool hand_to_disk = false) noexcept
+        : file_(file), hand_to_disk_(hand_to_disk) {}
     bool write(std::string_view bytes) override;
     bool flush() override;
     std::string failure_reason() const override { return reason_; }
 
   private:
     std::FILE* file_;
+    bool hand_to_disk_ = false;
     std::string reason_ = "write error";
 };
 

@@ -36,6 +36,7 @@ class card_output {
         if (!temporary_.empty()) {
             file_.reset();
             remove_file(temporary_);
+            remove_if_interrupted({});
         }
     }
     card_output(const card_output&) = delete;
@@ -50,7 +51,9 @@ class card_output {
         target_ = target;
         if (!made.file) return made.reason;
         file_ = std::move(made.file);
-        sink_.emplace(file_.get());
+        // A replacement goes to the disk piece by piece while it is written.
+        sink_.emplace(file_.get(), !temporary_.empty());
+        if (!temporary_.empty()) remove_if_interrupted(temporary_);
         return {};
     }
     byte_sink& sink() { return sink_ ? static_cast<byte_sink&>(*sink_) : standard_output_; }
@@ -60,10 +63,16 @@ class card_output {
     std::string commit() {
         if (!sink().flush()) return sink().failure_reason();
         if (!file_) return {};
+        if (!temporary_.empty()) {
+            if (std::string reason = flush_to_disk(file_.get()); !reason.empty()) return reason;
+        }
         if (std::fclose(file_.release()) != 0) return last_error_text();
         if (temporary_.empty()) return {};
         std::string reason = replace_file(temporary_, target_);
-        if (reason.empty()) temporary_.clear();
+        if (reason.empty()) {
+            temporary_.clear();
+            remove_if_interrupted({});
+        }
         return reason;
     }
 

@@ -3,9 +3,17 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
 #include <thread>
+#include <vector>
 #endif
 
 #include <algorithm>
@@ -245,10 +253,58 @@ TEST(run_test, output_through_a_link_or_to_a_fifo_keeps_what_is_there) {
     std::string received;
     std::thread reader([&] { received = batchvcf::testing::read_bytes(fifo); });
     const auto result = run({"-o", utf8_path(fifo), utf8_path(folder / "in.txt")});
+    // Should the run have failed before opening the FIFO, the reader would wait for a writer
+    // forever: give it one that writes nothing. With the reader gone this open simply fails.
+    if (const int unblock = open(fifo.c_str(), O_WRONLY | O_NONBLOCK); unblock >= 0) close(unblock);
     reader.join();
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(received, card("a", "1"));
     EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
+}
+
+// Ctrl+C in the middle of a conversion leaves the old file as it was and no temporary beside it.
+TEST(run_test, an_interrupted_run_leaves_the_old_file_and_no_temporary) {
+    const char* program = std::getenv("TXT2VCF_PROGRAM");
+    if (program == nullptr) GTEST_SKIP() << "TXT2VCF_PROGRAM does not name the converter";
+    const batchvcf::testing::scratch_folder folder;
+    const auto output = folder / "out.vcf";
+    batchvcf::testing::write_bytes(output, "old");
+    const auto fifo = folder / "in.fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+
+    const std::string output_path = output.string();
+    const std::string input_path = fifo.string();
+    std::vector<char*> arguments = {const_cast<char*>(program),
+                                    const_cast<char*>("-q"),
+                                    const_cast<char*>("-e"),
+                                    const_cast<char*>("gbk"),
+                                    const_cast<char*>("-o"),
+                                    const_cast<char*>(output_path.c_str()),
+                                    const_cast<char*>(input_path.c_str()),
+                                    nullptr};
+    pid_t child = 0;
+    ASSERT_EQ(posix_spawn(&child, program, nullptr, nullptr, arguments.data(), environ), 0);
+    // The converter waits for more input as long as this end stays open.
+    const int writer = open(fifo.c_str(), O_WRONLY);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(write(writer, "a 1\r\n", 5), 5);
+
+    const auto temporary_present = [&] {
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            if (entry.path().filename().string().rfind("out.vcf.tmp", 0) == 0) return true;
+        return false;
+    };
+    for (int wait = 0; wait < 1000 && !temporary_present(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(temporary_present());
+
+    kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    close(writer);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+    EXPECT_EQ(batchvcf::testing::read_bytes(output), "old");
+    EXPECT_FALSE(temporary_present());
 }
 #endif
 

@@ -15,7 +15,8 @@ platform_open_result open_shared_for_reading(std::string_view path_gbk) {
     const std::string path = utf8_from_gbk(path_gbk);
     int descriptor = -1;
     do {
-        descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Not blocking: opening a FIFO nobody writes to would otherwise hang the window.
+        descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (descriptor < 0 && errno == EINTR);
     if (descriptor < 0) return {false, 0, system_reason(errno)};
     struct stat status {};
@@ -24,6 +25,9 @@ platform_open_result open_shared_for_reading(std::string_view path_gbk) {
         ::close(descriptor);
         return {false, 0, system_reason(EISDIR)};
     }
+    // Reads of a regular file wait as they always do.
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (flags >= 0) ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK);
     return {true, descriptor, {}};
 }
 

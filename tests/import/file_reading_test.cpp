@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <filesystem>
 #include <string>
 
@@ -102,6 +106,21 @@ TEST(file_reading_test, failures_carry_the_systems_reason) {
     const opened_file no_path = open_for_reading("");
     EXPECT_EQ(no_path.file_number, 0);
     EXPECT_EQ(open_file_count(), 0);
+}
+
+TEST(file_reading_test, a_fifo_without_a_writer_reads_as_empty_instead_of_hanging) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no FIFOs in the file system on Windows";
+#else
+    scratch_folder folder;
+    const std::filesystem::path fifo = folder / "contacts.txt";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const opened_file opened = open_for_reading(gbk_path(fifo));
+    ASSERT_GT(opened.file_number, 0) << std::string(opened.reason);
+    const file_contents contents = read_file_text(opened.file_number);
+    close_open_file(opened.file_number);
+    EXPECT_TRUE(contents.file_text.empty());
+#endif
 }
 
 TEST(file_reading_test, refuses_a_file_of_two_gibibytes) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 #include "text/code_page.h"
@@ -40,9 +41,14 @@ std::string gbk_path(const std::filesystem::path& path) {
 scratch_folder::scratch_folder() {
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
-            ("batchvcf-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
+    // Test programs run in parallel: a random part keeps two of them from meeting in one
+    // folder, and create_directory (false when it exists) makes sure of it.
+    std::random_device random;
+    do {
+        path_ = std::filesystem::temp_directory_path() /
+                ("batchvcf-test-" + std::to_string(stamp) + "-" + std::to_string(random()) + "-" +
+                 std::to_string(counter++));
+    } while (!std::filesystem::create_directory(path_));
 }
 
 scratch_folder::~scratch_folder() {

@@ -167,8 +167,10 @@ std::string usage_text() {
            "  -h, --help            this text\n"
            "      --version         the version\n"
            "\n"
-           "Lines end at CR LF, LF or CR; empty lines are passed over. Exit status: 0 success,\n"
-           "1 the input can't be read or the output can't be written, 2 a usage error.\n";
+           "Lines end at CR LF, LF or CR; empty lines are passed over, and a line of more than\n"
+           "1 MiB is skipped with a warning. In code page 936 a CR LF right after a byte of 0x80\n"
+           "or above that has no partner joins the next line, as in the window. Exit status:\n"
+           "0 success, 1 the input can't be read or the output can't be written, 2 a usage error.\n";
 }
 
 }  // namespace batchvcf::txt2vcf

@@ -9,13 +9,6 @@ namespace {
 
 using testing::string_source;
 
-std::string read_all(byte_source& source) {
-    std::string out;
-    char buffer[4096];
-    while (const std::size_t count = source.read(buffer, sizeof buffer)) out.append(buffer, count);
-    return out;
-}
-
 TEST(encoding_choice_test, marks_first_then_validity) {
     struct row {
         const char* label;
@@ -64,7 +57,7 @@ TEST(encoding_choice_test, reads_a_file_twice_and_a_pipe_once_giving_back_every_
         encoding_choice choice(source);
         ASSERT_TRUE(choice.encoding()) << choice.failure_reason();
         EXPECT_EQ(*choice.encoding(), r.expected);
-        const std::string read = read_all(choice.stream());
+        const std::string read = testing::read_all(choice.stream());
         EXPECT_EQ(read.size(), r.bytes.size());
         EXPECT_TRUE(read == r.bytes);
     }

@@ -31,6 +31,14 @@ bool string_sink::write(std::string_view more) {
     return true;
 }
 
+std::string read_all(byte_source& source, std::size_t ask) {
+    std::string out;
+    std::vector<char> buffer(ask);
+    while (const std::size_t count = source.read(buffer.data(), buffer.size()))
+        out.append(buffer.data(), count);
+    return out;
+}
+
 std::vector<std::string> lines_of(std::string bytes, std::size_t piece, bool gbk) {
     string_source source(std::move(bytes), piece);
     line_reader reader(source, true, gbk);

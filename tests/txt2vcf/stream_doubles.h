@@ -42,6 +42,9 @@ class string_sink : public byte_sink {
 };
 
 // Every line of `bytes` read through a line_reader, with "<too long>" for a dropped line.
+// Everything `source` gives, asked for `ask` bytes at a time (small asks cut characters).
+std::string read_all(byte_source& source, std::size_t ask = 4096);
+
 std::vector<std::string> lines_of(std::string bytes, std::size_t piece = 1 << 20, bool gbk = false);
 
 }  // namespace batchvcf::txt2vcf::testing

@@ -9,13 +9,6 @@ namespace {
 
 using testing::string_source;
 
-std::string read_all(byte_source& source) {
-    std::string out;
-    char buffer[7];
-    while (const std::size_t count = source.read(buffer, sizeof buffer)) out.append(buffer, count);
-    return out;
-}
-
 TEST(utf16_source_test, reads_utf16_as_utf8_whatever_the_reads_cut) {
     struct row {
         const char* label;
@@ -44,7 +37,7 @@ TEST(utf16_source_test, reads_utf16_as_utf8_whatever_the_reads_cut) {
             SCOPED_TRACE(std::string(r.label) + ", pieces of " + std::to_string(piece));
             string_source raw(r.bytes, piece);
             utf16_source source(raw, r.big_endian);
-            EXPECT_EQ(read_all(source), r.utf8);
+            EXPECT_EQ(testing::read_all(source, 7), r.utf8);
         }
     }
 }

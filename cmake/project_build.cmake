@@ -1,3 +1,15 @@
+# Keeps the platform twins of this build in `list_name`: name_posix.cpp on Linux, name_win.cpp on
+# Windows, beside the portable name.cpp.
+function(keep_platform_twins list_name)
+    set(sources ${${list_name}})
+    if(WIN32)
+        list(FILTER sources EXCLUDE REGEX "_posix\\.cpp$")
+    else()
+        list(FILTER sources EXCLUDE REGEX "_win\\.cpp$")
+    endif()
+    set(${list_name} ${sources} PARENT_SCOPE)
+endfunction()
+
 # GoogleTest: the system package on Linux; built from Debian's googletest sources when
 # cross-building, since no MinGW build of it is packaged.
 if(CMAKE_CROSSCOMPILING)
